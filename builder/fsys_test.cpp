@@ -1,0 +1,54 @@
+#include "builder/fsys.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/sandbox.h"
+
+namespace {
+
+TEST(FileSystem, ListsInByteOrderWhateverTheLocale) {
+  Sandbox box;
+  for (const char* name : {"b", "B", "_x", "a", "\xC3\x84", "Z.ts", "0"})
+    box.write(std::string("/d/") + name, "");
+  std::vector<std::string> names;
+  ASSERT_TRUE(box.fs().listDir("/d", &names));
+  EXPECT_EQ(names, (std::vector<std::string>{".", "..", "0", "B", "Z.ts", "_x",
+                                             "a", "b", "\xC3\x84"}));
+}
+
+TEST(FileSystem, PutsTheRootOnlyBeforeAbsolutePaths) {
+  Sandbox box;
+  box.write("/hdd/movie/a.ts", "x", 1000);
+  fsys::FileStatus st;
+  ASSERT_TRUE(box.fs().status("/hdd/movie/a.ts", &st));
+  EXPECT_FALSE(st.is_dir);
+  EXPECT_EQ(st.mtime, 1000);
+  EXPECT_TRUE(box.fs().canOpenDir("/hdd"));
+  EXPECT_FALSE(box.fs().canOpenDir(""));
+  EXPECT_FALSE(box.fs().canOpenDir("hdd"));  // relative: not inside the root
+
+  ASSERT_TRUE(box.fs().rename("/hdd/movie/a.ts", "/hdd/b.ts"));
+  EXPECT_TRUE(box.exists("/hdd/b.ts"));
+  ASSERT_TRUE(box.fs().remove("/hdd/b.ts"));
+  EXPECT_FALSE(box.exists("/hdd/b.ts"));
+}
+
+TEST(FileSystem, ReadsAtMostTheLimit) {
+  Sandbox box;
+  box.write("/f", std::string(5000, 'x'));
+  std::string data;
+  ASSERT_TRUE(box.fs().readFile("/f", 4096, &data));
+  EXPECT_EQ(data.size(), 4096u);
+  EXPECT_FALSE(box.fs().readFile("/missing", 4096, &data));
+  EXPECT_FALSE(box.fs().canRead("/missing"));
+}
+
+TEST(FileSystem, CloseReportsAFullDisk) {
+  auto real = fsys::makeRealFileSystem("");
+  auto file = real->openForWrite("/dev/full");
+  ASSERT_TRUE(file);
+  file->append("some text that stays in the buffer until the close\n");
+  EXPECT_FALSE(file->close());
+}
+
+}  // namespace
