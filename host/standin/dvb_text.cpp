@@ -145,36 +145,50 @@ void decodeUtf8(const unsigned char* p, size_t n, CodePoints* out) {
   }
 }
 
-// One descriptor per charset for the life of the process; a charset that
-// cannot be opened is remembered as (iconv_t)-1 and not tried again. The
-// mutex keeps two threads off one descriptor's conversion state.
-std::mutex& iconvMutex() {
+// One converter per charset for the life of the process; one that cannot be
+// opened stays unusable and is not tried again. The mutex keeps two threads
+// off one descriptor's conversion state.
+class Converter {
+ public:
+  explicit Converter(const char* charset)
+      : cd_(iconv_open("UTF-32BE", charset)) {}
+  ~Converter() {
+    if (usable()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool usable() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t descriptor() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
+
+std::mutex& convertersMutex() {
   static std::mutex m;
   return m;
 }
 
-iconv_t descriptorFor(const char* charset) {
-  static std::map<std::string, iconv_t> cache;
-  auto it = cache.find(charset);
-  if (it == cache.end()) {
-    it = cache.emplace(charset, iconv_open("UTF-32BE", charset)).first;
-  }
-  return it->second;
+const Converter& converterFor(const char* charset) {
+  static std::map<std::string, Converter> converters;
+  return converters.try_emplace(charset, charset).first->second;
 }
 
 // Decodes with the system's converters into UTF-32BE and reads the code
 // points back from the bytes.
 void decodeIconv(const char* charset, const unsigned char* p, size_t n,
                  CodePoints* out) {
-  std::lock_guard<std::mutex> lock(iconvMutex());
-  iconv_t cd = descriptorFor(charset);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
+  std::lock_guard<std::mutex> lock(convertersMutex());
+  const Converter& converter = converterFor(charset);
+  if (!converter.usable()) {
     // Without the converter only the ASCII part can be trusted.
     for (size_t i = 0; i < n; ++i) {
       if (p[i] < 0x80) out->push_back(p[i]);
     }
     return;
   }
+  iconv_t cd = converter.descriptor();
   // Forget whatever state the previous text left behind.
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
 
