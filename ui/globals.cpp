@@ -1,0 +1,4 @@
+#include "ui/globals.h"
+
+eString newname[kRowCount];
+eString path_new;
