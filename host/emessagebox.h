@@ -28,6 +28,8 @@ class eMessageBox : public eWindow {
 
  protected:
   void onShow() override;
+  void onExec() override;
+  void onExecEnd(int result) override;
 
  private:
   eString message_;

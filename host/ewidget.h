@@ -88,11 +88,21 @@ class eWidget : public sigc::trackable {
   virtual int defaultAction(const eAction& action);
   /// Delivers an event; returns 1 when it was consumed.
   int event(const eWidgetEvent& ev) { return eventHandler(ev); }
+  /// Delivers an action raised by a key to this window as the host routes
+  /// it: shortcut actions reach eventHandler only when the window added
+  /// their map, otherwise they go straight to the default handling.
+  /// Returns 1 when the action was consumed.
+  int handleAction(const eAction& action);
 
  protected:
   virtual int eventHandler(const eWidgetEvent& event);
   /// Called by show(): windows announce themselves to the host here.
   virtual void onShow() {}
+  /// Called by exec() before it waits for keys; a window that needs no key
+  /// closes itself here.
+  virtual void onExec() {}
+  /// Called when exec() is about to return `result`.
+  virtual void onExecEnd(int result) { (void)result; }
 
  private:
   eWidget* parent_;
