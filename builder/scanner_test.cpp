@@ -151,7 +151,7 @@ TEST_F(ScannerTest, SortsByDescriptionBytes) {
   box.write("/m/3.ts", "");
   box.write("/m/3.eit", eitWithShortEvent("Abc", ""));
   box.write("/m/4.ts", "");
-  box.write("/m/4.eit", eitWithShortEvent("\xC3\x84rger", ""));
+  box.write("/m/4.eit", eitWithShortEvent("\x15\xC3\x84rger", ""));
   eit1flag = true;
   EXPECT_EQ(descriptions(scan("/m")),
             (std::vector<std::string>{"Abc", "Abcd", "abc", "\xC3\x84rger"}));
