@@ -5,6 +5,7 @@
 #include "builder/state.h"
 #include "host/standin/testing.h"
 #include "tests/support/sandbox.h"
+#include "tests/support/transcript.h"
 
 namespace {
 
@@ -16,26 +17,6 @@ std::string record(const std::string& path, const std::string& description) {
          std::string(path.find(".ts") != std::string::npos ? "1" : "4096") +
          ":0:1:0:1:0:0:0:0:0:" + path + "\n#DESCRIPTION: " + description +
          "\n#TYPE 16385\n" + path + "\n";
-}
-
-// The transcript in short: "lock", "messagebox Warning 33", "answer Warning 4".
-std::vector<std::string> outline(const nlohmann::json& events) {
-  std::vector<std::string> lines;
-  for (const auto& e : events) {
-    std::string line = e["event"];
-    if (e.contains("caption")) line += " " + e["caption"].get<std::string>();
-    if (e.contains("flags")) line += " " + std::to_string(e["flags"].get<int>());
-    if (e.contains("result")) line += " " + std::to_string(e["result"].get<int>());
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-std::vector<std::string> texts(const nlohmann::json& events) {
-  std::vector<std::string> result;
-  for (const auto& e : events)
-    if (e["event"] == "messagebox") result.push_back(e["text"]);
-  return result;
 }
 
 class RebuildTest : public ::testing::Test {
@@ -85,7 +66,7 @@ TEST_F(RebuildTest, ASuccessfulRunActivatesTheNewList) {
             (std::vector<std::string>{"lock", "messagebox Tessaroll 16", "unlock",
                                       "reload", "messagebox Information 17",
                                       "answer Information 1"}));
-  EXPECT_EQ(texts(events), (std::vector<std::string>{
+  EXPECT_EQ(boxTexts(events), (std::vector<std::string>{
                                "scanning directorys...",
                                "5 TS/MPG-Files detected...\n"
                                "New recordings.epl is builded and activated!"}));
@@ -127,7 +108,7 @@ TEST_F(RebuildTest, NothingFoundRestoresThePreviousList) {
   EXPECT_EQ(outline(events),
             (std::vector<std::string>{"lock", "messagebox Tessaroll 16", "unlock",
                                       "messagebox Warning 33", "answer Warning 1"}));
-  EXPECT_EQ(texts(events)[1], "No TS/MPG-Files found!\nrecordings.epl is not builded");
+  EXPECT_EQ(boxTexts(events)[1], "No TS/MPG-Files found!\nrecordings.epl is not builded");
   EXPECT_EQ(box.read("/hdd/movie/recordings.epl"), kOldList);
   EXPECT_FALSE(box.exists("/hdd/movie/recordings.epl.bak"));
 }
@@ -148,10 +129,10 @@ TEST_F(RebuildTest, ScanErrorsAreReportedAndTheUserDecides) {
                                    "messagebox Information 17",
                                    "answer Information 1"});
   EXPECT_EQ(outline(events), expected);
-  EXPECT_EQ(texts(events)[1], "Scan Error 1 in:\n/hdd/missing");
-  EXPECT_EQ(texts(events)[2], "Scan Error 1 in:\n");
-  EXPECT_EQ(texts(events)[3], "There exist some errors, rebuild recordings.epl anyway?");
-  EXPECT_EQ(texts(events)[4], "3 TS/MPG-Files detected...\n"
+  EXPECT_EQ(boxTexts(events)[1], "Scan Error 1 in:\n/hdd/missing");
+  EXPECT_EQ(boxTexts(events)[2], "Scan Error 1 in:\n");
+  EXPECT_EQ(boxTexts(events)[3], "There exist some errors, rebuild recordings.epl anyway?");
+  EXPECT_EQ(boxTexts(events)[4], "3 TS/MPG-Files detected...\n"
                               "New recordings.epl is builded and activated!");
 
   // No, or leaving the question: the previous list comes back.
@@ -230,7 +211,7 @@ TEST_F(RebuildTest, TheOldListIsNeverLost) {
   faulty.fail_rename_from = "/hdd/movie/recordings.epl.bak";
   rows[0].use = false;
   EXPECT_FALSE(run({"ok", "ok"}));
-  EXPECT_EQ(texts(events).back(),
+  EXPECT_EQ(boxTexts(events).back(),
             "recordings.epl could not be restored!\n"
             "The previous list is kept in /hdd/movie/recordings.epl.bak");
   EXPECT_EQ(box.read("/hdd/movie/recordings.epl.bak"), kOldList);
