@@ -93,6 +93,9 @@ int walk(const eString& path, std::vector<DirId>& ancestors) {
         subdirs.push_back({name, {st.dev, st.ino}});
       continue;
     }
+    // A line break in the path would split its record and shift every
+    // record after it; the playlist has no way to quote one.
+    if (full.find('\n') != std::string::npos) continue;
     if (endsWith(name, ".ts")) {
       ++tscnt;
       ++recordings;

@@ -119,6 +119,9 @@ TEST_F(ScannerTest, OnlyTsAndMpgFilesAreRecordings) {
   box.write("/m/ts", "");
   box.write("/m/mpg", "");
   box.symlink("/nowhere", "/m/dead.ts");
+  box.write("/m/two\nlines.ts", "");  // would split its record
+  box.write("/m/new\nline/film.ts", "");
+  subflag = true;
   EXPECT_EQ(scan("/m"), "");
   EXPECT_EQ(tscnt, 0);
 }
