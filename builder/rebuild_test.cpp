@@ -12,13 +12,6 @@ namespace {
 const char kOldList[] = "  #NAME movie list\nold\n";
 const char kHeader[] = "  #NAME movie list\n";
 
-std::string record(const std::string& path, const std::string& description) {
-  return "#SERVICE: " +
-         std::string(path.find(".ts") != std::string::npos ? "1" : "4096") +
-         ":0:1:0:1:0:0:0:0:0:" + path + "\n#DESCRIPTION: " + description +
-         "\n#TYPE 16385\n" + path + "\n";
-}
-
 class RebuildTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -71,11 +64,11 @@ TEST_F(RebuildTest, ASuccessfulRunActivatesTheNewList) {
                                "5 TS/MPG-Files detected...\n"
                                "New recordings.epl is builded and activated!"}));
   EXPECT_EQ(box.read("/hdd/movie/recordings.epl"),
-            kHeader + record("/hdd/movie/b_c.mpg", "b c") +
-                record("/hdd/movie/a.ts", "a") +
-                record("/hdd/more/x.ts", "[USB]x") +
-                record("/hdd/more/y.ts", "[USB]y") +
-                record("/hdd/more/z.ts", "[USB]z"));
+            kHeader + playlistRecord("/hdd/movie/b_c.mpg", "b c") +
+                playlistRecord("/hdd/movie/a.ts", "a") +
+                playlistRecord("/hdd/more/x.ts", "[USB]x") +
+                playlistRecord("/hdd/more/y.ts", "[USB]y") +
+                playlistRecord("/hdd/more/z.ts", "[USB]z"));
   EXPECT_EQ(box.read("/hdd/movie/recordings.epl.bak"), kOldList);
   EXPECT_EQ(tscnt, 5);
 

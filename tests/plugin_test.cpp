@@ -36,13 +36,6 @@ std::string conf(const std::map<std::string, std::string>& changes,
   return text;
 }
 
-std::string record(const std::string& path, const std::string& description) {
-  return "#SERVICE: " +
-         std::string(path.find(".ts") != std::string::npos ? "1" : "4096") +
-         ":0:1:0:1:0:0:0:0:0:" + path + "\n#DESCRIPTION: " + description +
-         "\n#TYPE 16385\n" + path + "\n";
-}
-
 class PluginTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -137,9 +130,9 @@ TEST_F(PluginTest, GreenRebuildsAndCloses) {
             "4 TS/MPG-Files detected...\nNew recordings.epl is builded and activated!");
   EXPECT_EQ(box.read("/hdd/movie/recordings.epl"),
             "  #NAME movie list\n" +
-                record("/hdd/movie/news.ts", "[HDD][movie]Evening News - Weather") +
-                record("/hdd/movie/my_film.mpg", "[HDD][movie]my film") +
-                record("/hdd/more/a/y.ts", "y") + record("/hdd/more/b/x.ts", "x"));
+                playlistRecord("/hdd/movie/news.ts", "[HDD][movie]Evening News - Weather") +
+                playlistRecord("/hdd/movie/my_film.mpg", "[HDD][movie]my film") +
+                playlistRecord("/hdd/more/a/y.ts", "y") + playlistRecord("/hdd/more/b/x.ts", "x"));
   EXPECT_EQ(box.read("/hdd/movie/recordings.epl.bak"), kOldList);
 }
 

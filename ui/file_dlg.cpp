@@ -6,6 +6,7 @@
 
 #include "builder/fsys.h"
 #include "ui/globals.h"
+#include "ui/layout.h"
 
 namespace {
 
@@ -30,27 +31,18 @@ eFileDlg::eFileDlg(eWidget* parent, const eString& start) : eWindow(1) {
   cresize(eSize(300, 280));
   const int W = getClientSize().width();
 
-  list_ = new eListBox<eListBoxEntryText>(
-      this, nullptr, 1, eListBoxEntryText::getEntryHeight(), "eListBox");
-  list_->move(ePoint(10, 10));
-  list_->resize(eSize(280, 220));
-  list_->loadDeco();
+  list_ = place<eListBox<eListBoxEntryText>>(
+      this, ePoint(10, 10), eSize(280, 220), nullptr, 1,
+      eListBoxEntryText::getEntryHeight(), "eListBox");
   list_->selected.connect(sigc::mem_fun(*this, &eFileDlg::selectedItem));
   list_->selchanged.connect(sigc::mem_fun(*this, &eFileDlg::selectionChanged));
 
-  path_ = new eTextInputField(this, nullptr, nullptr, "eNumber");
-  path_->move(ePoint(10, 240));
-  path_->resize(eSize(170, 30));
-  path_->loadDeco();
+  path_ = place<eTextInputField>(this, ePoint(10, 240), eSize(170, 30),
+                                 nullptr, nullptr, "eNumber");
   path_->setText("Path name");
 
-  save_ = new eButton(this, nullptr, 1, "eButton");
-  save_->setText("save");
-  save_->setShortcut("green");
-  save_->setShortcutPixmap("green");
-  save_->move(ePoint(W - 110, 240));
-  save_->resize(eSize(100, 30));
-  save_->loadDeco();
+  save_ = placeKeyButton(this, "save", "green", ePoint(W - 110, 240),
+                         eSize(100, 30));
   save_->selected.connect(sigc::mem_fun(*this, &eFileDlg::okPressed));
 
   current_ = start;

@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "ui/file_dlg.h"
 #include "ui/globals.h"
+#include "ui/layout.h"
 #include "ui/name_dlg.h"
 
 namespace {
@@ -18,15 +19,6 @@ void tell(const eString& text, const eString& caption, int flags) {
   box.show();
   box.exec();
   box.hide();
-}
-
-template <class W, class... Args>
-W* place(eWidget* parent, ePoint pos, eSize size, Args&&... args) {
-  W* widget = new W(parent, std::forward<Args>(args)...);
-  widget->move(pos);
-  widget->resize(size);
-  widget->loadDeco();
-  return widget;
 }
 
 }  // namespace
@@ -83,13 +75,8 @@ eTessaroll::eTessaroll() : eWindow(0) {
   }
   headers_[1]->setProperty("align", "right");
 
-  ok_ = new eButton(this, nullptr, 1, "eButton");
-  ok_->move(ePoint(W - 110, H - 40));
-  ok_->resize(eSize(100, 30));
-  ok_->setShortcut("green");
-  ok_->setShortcutPixmap("green");
-  ok_->loadDeco();
-  ok_->setText("OK");
+  ok_ = placeKeyButton(this, "OK", "green", ePoint(W - 110, H - 40),
+                       eSize(100, 30));
   ok_->selected.connect(sigc::mem_fun(*this, &eTessaroll::greenPressed));
 
   sort_ = place<eComboBox>(this, ePoint(160, H - 40), eSize(180, 30), 2,
@@ -98,13 +85,8 @@ eTessaroll::eTessaroll() : eWindow(0) {
   new eListBoxEntryText(*sort_, kSortByDate, reinterpret_cast<void*>(1));
   sort_->setCurrent(loadSortByDate() ? 1 : 0, false);
 
-  cancel_ = new eButton(this, nullptr, 1, "eButton");
-  cancel_->move(ePoint(10, H - 40));
-  cancel_->resize(eSize(100, 30));
-  cancel_->setShortcut("red");
-  cancel_->setShortcutPixmap("red");
-  cancel_->loadDeco();
-  cancel_->setText("cancel");
+  cancel_ = placeKeyButton(this, "cancel", "red", ePoint(10, H - 40),
+                           eSize(100, 30));
   cancel_->selected.connect(sigc::mem_fun(*this, &eWidget::reject));
 
   loadRows();

@@ -1,6 +1,7 @@
 #include "ui/name_dlg.h"
 
 #include "ui/globals.h"
+#include "ui/layout.h"
 
 eNameDlg::eNameDlg(eWidget* parent,
                    const std::array<eTextInputField*, kRowCount>& fields)
@@ -22,26 +23,16 @@ eNameDlg::eNameDlg(eWidget* parent,
 
   for (int i = 0; i < kRowCount; ++i) {
     const int y = 40 + 40 * i;
-    directory_labels_[i] = new eLabel(this, 0, 0, "eLabel");
-    directory_labels_[i]->move(ePoint(10, y));
-    directory_labels_[i]->resize(eSize(300, 30));
-    directory_labels_[i]->loadDeco();
+    directory_labels_[i] = place<eLabel>(this, ePoint(10, y), eSize(300, 30),
+                                         0, 0, "eLabel");
     directory_labels_[i]->setText(fields[i]->getText());
-
-    name_fields_[i] = new eTextInputField(this, nullptr, nullptr, "eNumber");
-    name_fields_[i]->move(ePoint(320, y));
-    name_fields_[i]->resize(eSize(200, 30));
-    name_fields_[i]->loadDeco();
+    name_fields_[i] = place<eTextInputField>(
+        this, ePoint(320, y), eSize(200, 30), nullptr, nullptr, "eNumber");
     name_fields_[i]->setText(newname[i]);
   }
 
-  save_ = new eButton(this, nullptr, 1, "eButton");
-  save_->setText("save");
-  save_->setShortcut("green");
-  save_->setShortcutPixmap("green");
-  save_->move(ePoint(W - 110, 240));
-  save_->resize(eSize(100, 30));
-  save_->loadDeco();
+  save_ = placeKeyButton(this, "save", "green", ePoint(W - 110, 240),
+                         eSize(100, 30));
   save_->selected.connect(sigc::mem_fun(*this, &eNameDlg::okPressed));
 
   setFocus(name_fields_[0]);

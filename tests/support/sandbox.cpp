@@ -80,3 +80,11 @@ std::string eitWithShortEvent(const std::string& name, const std::string& text) 
   descriptor += static_cast<char>(body.size());
   return eitWithDescriptors(descriptor + body);
 }
+
+std::string playlistRecord(const std::string& path,
+                           const std::string& description) {
+  const bool ts = path.find(".ts") != std::string::npos;
+  return std::string("#SERVICE: ") + (ts ? "1" : "4096") +
+         ":0:1:0:1:0:0:0:0:0:" + path + "\n#DESCRIPTION: " + description +
+         "\n#TYPE 16385\n" + path + "\n";
+}

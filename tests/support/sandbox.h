@@ -46,4 +46,8 @@ std::string eitWithShortEvent(const std::string& name, const std::string& text);
 /// The bytes of an event file with the given raw descriptor loop.
 std::string eitWithDescriptors(const std::string& descriptors);
 
+/// The four playlist lines of one recording, as the host expects them.
+std::string playlistRecord(const std::string& path,
+                           const std::string& description);
+
 #endif  // TESSAROLL_TESTS_SUPPORT_SANDBOX_H_
