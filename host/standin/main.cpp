@@ -1,5 +1,6 @@
 // tessaroll-host: loads a plugin and enters it through plugin_exec, as the
-// receiver does, with the keys of a headless run taken from a file.
+// receiver does, with the keys of a headless run taken from a file, or
+// interactively in the terminal.
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -7,12 +8,14 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "host/plugin.h"
 #include "host/standin/root.h"
 #include "host/standin/session.h"
+#include "host/standin/terminal.h"
 
 namespace {
 
@@ -26,7 +29,8 @@ const char kUsage[] =
     "  --plugin FILE      the plugin to load (default: tessaroll.so beside"
     " the program)\n"
     "  --keys FILE        headless run: one key a line from FILE"
-    " (\"-\": standard input)\n"
+    " (\"-\": standard input);\n"
+    "                     without it the host runs in the terminal\n"
     "  --transcript FILE  one JSON event a line to FILE"
     " (\"-\": standard output)\n"
     "  --help             this text\n";
@@ -97,8 +101,10 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
-  if (options.keys.empty()) usageError("interactive mode not available");
-  standin::ScriptedKeys keys(readKeyFile(options.keys));
+  std::unique_ptr<standin::KeySource> keys;
+  if (!options.keys.empty()) {
+    keys = std::make_unique<standin::ScriptedKeys>(readKeyFile(options.keys));
+  }
 
   std::ofstream transcript_file;
   if (options.transcript == "-") {
@@ -133,10 +139,16 @@ int main(int argc, char** argv) {
     return kExitCannotLoad;
   }
 
-  standin::setKeySource(&keys);
+  if (!keys) {
+    std::string error;
+    keys = standin::openTerminal(&error);
+    if (!keys) usageError(error);
+  }
+  standin::setKeySource(keys.get());
   int result = entry(nullptr);
   standin::recordEvent("return", {{"result", result}});
   standin::setKeySource(nullptr);
+  keys.reset();
   standin::setTranscript(nullptr);
   return 0;
 }
