@@ -113,5 +113,12 @@ status=$(wait_for_exit)
 grep -qF '"Tessaroll Builder" waits for a key' "$work/stderr" ||
   fail "standard error: $(cat "$work/stderr")"
 
+echo "== Ctrl-C while a window waits"
+start
+wait_for "Tessaroll Builder"
+tmx send-keys -t demo C-c
+status=$(wait_for_exit)
+[ "$status" = 3 ] || fail "exit status $status after Ctrl-C, expected 3"
+
 [ "$failures" = 0 ] && echo "all passed"
 exit $((failures > 0))

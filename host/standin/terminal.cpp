@@ -21,9 +21,12 @@
 namespace standin {
 namespace {
 
-volatile std::sig_atomic_t g_hangup = 0;
+constexpr int kStopSignals[] = {SIGHUP, SIGINT, SIGTERM};
 
-void onHangup(int) { g_hangup = 1; }
+/// Set by a hangup, Ctrl-C or a termination request: no key will come.
+volatile std::sig_atomic_t g_stop = 0;
+
+void onStop(int) { g_stop = 1; }
 
 /// Repeated read errors with no sign of a hangup still mean that no key
 /// can come: better to end than to spin.
@@ -107,10 +110,14 @@ class TerminalKeys : public KeySource {
       use_default_colors();
       for (const Look& look : kLooks) init_pair(pairOf(look.paint), look.fg, look.bg);
     }
+    // These end the run as a closed terminal does, through the loop that
+    // waits, rather than ncurses' own handlers, which exit with status 1.
     struct sigaction action {};
-    action.sa_handler = onHangup;  // no SA_RESTART: a waiting read returns
+    action.sa_handler = onStop;  // no SA_RESTART: a waiting read returns
     sigemptyset(&action.sa_mask);
-    sigaction(SIGHUP, &action, nullptr);
+    for (size_t i = 0; i < std::size(kStopSignals); ++i) {
+      sigaction(kStopSignals[i], &action, &previous_[i]);
+    }
     g_live = screen_;
     static const bool registered = std::atexit(restoreAtExit) == 0;
     (void)registered;
@@ -121,7 +128,7 @@ class TerminalKeys : public KeySource {
 
   std::optional<Key> next(eWidget& modal) override {
     while (screen_) {
-      if (g_hangup) break;
+      if (g_stop) break;
       draw(&modal);
       wint_t ch = 0;
       int status = wget_wch(stdscr, &ch);
@@ -141,7 +148,7 @@ class TerminalKeys : public KeySource {
 
   void refresh() override {
     const std::vector<eWidget*>& windows = visibleWindows();
-    if (screen_ && !g_hangup) draw(windows.empty() ? nullptr : windows.back());
+    if (screen_ && !g_stop) draw(windows.empty() ? nullptr : windows.back());
   }
 
  private:
@@ -177,7 +184,7 @@ class TerminalKeys : public KeySource {
 
   /// After a failed read: whether the terminal is gone for good.
   bool inputGone() {
-    if (g_hangup || ++read_errors_ > kMaxReadErrors) return true;
+    if (g_stop || ++read_errors_ > kMaxReadErrors) return true;
     pollfd fd{STDIN_FILENO, POLLIN, 0};
     return poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR | POLLNVAL));
   }
@@ -187,6 +194,9 @@ class TerminalKeys : public KeySource {
     endwin();
     delscreen(screen_);
     g_live = nullptr;
+    for (size_t i = 0; i < std::size(kStopSignals); ++i) {
+      sigaction(kStopSignals[i], &previous_[i], nullptr);
+    }
     std::fclose(out_);
     screen_ = nullptr;
   }
@@ -196,6 +206,7 @@ class TerminalKeys : public KeySource {
   bool unicode_;
   bool colours_ = false;
   int read_errors_ = 0;
+  struct sigaction previous_[std::size(kStopSignals)] = {};
 };
 
 }  // namespace

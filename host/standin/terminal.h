@@ -13,7 +13,9 @@ namespace standin {
 /// A key source that draws the visible windows in the terminal on standard
 /// input before it waits, and answers the keys pressed there (see
 /// terminal_input.h). When the terminal goes away (end of input, hangup)
-/// it gives the terminal back and answers nullopt from then on. Destroying
+/// or the run is interrupted (Ctrl-C, SIGTERM) it gives the terminal back
+/// and answers nullopt from then on, so the host ends with status 3. The
+/// interruption takes effect when a loop next waits for a key. Destroying
 /// it gives the terminal back too. Returns nullptr and sets `error` when
 /// standard input is no terminal or the terminal cannot be driven.
 std::unique_ptr<KeySource> openTerminal(std::string* error);
