@@ -1,7 +1,3 @@
-// clang++ -std=c++17 -fsanitize=fuzzer,address,undefined -I/work/main fuzz/dvb_text_fuzz.cpp host/standin/dvb_text.cpp -o /tmp/f && /tmp/f -max_total_time=60 fuzz/corpus/dvb_text
-// (libFuzzer adds what it finds to the first corpus directory; put a scratch
-// directory before the seeds to leave them as they are.)
-//
 // Broadcast text comes from files anyone can put on the disk, so the
 // decoder must take any bytes: it may read nothing past the input and must
 // always give valid UTF-8, at most three bytes for every input byte.
