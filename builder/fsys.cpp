@@ -54,7 +54,8 @@ class RealFileSystem : public FileSystem {
   }
 
   bool canRead(const std::string& path) override {
-    int fd = ::open(rooted(path).c_str(), O_RDONLY | O_CLOEXEC);
+    std::string buf;
+    int fd = ::open(rooted(path, &buf), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
     return true;
@@ -63,31 +64,38 @@ class RealFileSystem : public FileSystem {
   bool readFile(const std::string& path, size_t max,
                 std::string* out) override {
     out->clear();
-    int fd = ::open(rooted(path).c_str(), O_RDONLY | O_CLOEXEC);
+    std::string buf;
+    int fd = ::open(rooted(path, &buf), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    out->resize(max);
-    size_t got = 0;
+    // A rebuild reads the first few hundred bytes of one event file per
+    // recording, so this costs one read call where it can: through a buffer
+    // on the stack (a string of `max` bytes would be zero-filled first), and
+    // ending at the first short read, which for a regular file means its end.
+    char chunk[4096];
     bool ok = true;
-    while (got < max) {
-      ssize_t n = ::read(fd, &(*out)[got], max - got);
+    while (out->size() < max) {
+      const size_t want = std::min(sizeof chunk, max - out->size());
+      const ssize_t n = ::read(fd, chunk, want);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) ok = false;
       if (n <= 0) break;
-      got += static_cast<size_t>(n);
+      out->append(chunk, static_cast<size_t>(n));
+      if (static_cast<size_t>(n) < want) break;
     }
     ::close(fd);
-    out->resize(got);
     return ok;
   }
 
   std::unique_ptr<WritableFile> openForWrite(const std::string& path) override {
-    std::FILE* f = std::fopen(rooted(path).c_str(), "we");
+    std::string buf;
+    std::FILE* f = std::fopen(rooted(path, &buf), "we");
     if (!f) return nullptr;
     return std::make_unique<StdioFile>(f);
   }
 
   bool canOpenDir(const std::string& path) override {
-    DIR* d = ::opendir(rooted(path).c_str());
+    std::string buf;
+    DIR* d = ::opendir(rooted(path, &buf));
     if (!d) return false;
     ::closedir(d);
     return true;
@@ -99,7 +107,8 @@ class RealFileSystem : public FileSystem {
   bool listDir(const std::string& path,
                std::vector<std::string>* names) override {
     names->clear();
-    DIR* d = ::opendir(rooted(path).c_str());
+    std::string buf;
+    DIR* d = ::opendir(rooted(path, &buf));
     if (!d) return false;
     errno = 0;
     while (struct dirent* e = ::readdir(d)) names->emplace_back(e->d_name);
@@ -118,7 +127,8 @@ class RealFileSystem : public FileSystem {
 
   bool status(const std::string& path, FileStatus* st) override {
     struct stat s;
-    if (::stat(rooted(path).c_str(), &s) != 0) return false;
+    std::string buf;
+    if (::stat(rooted(path, &buf), &s) != 0) return false;
     st->is_dir = S_ISDIR(s.st_mode);
     st->mtime = static_cast<int64_t>(s.st_mtime);
     st->dev = static_cast<uint64_t>(s.st_dev);
@@ -127,17 +137,23 @@ class RealFileSystem : public FileSystem {
   }
 
   bool rename(const std::string& from, const std::string& to) override {
-    return std::rename(rooted(from).c_str(), rooted(to).c_str()) == 0;
+    std::string from_buf, to_buf;
+    return std::rename(rooted(from, &from_buf), rooted(to, &to_buf)) == 0;
   }
 
   bool remove(const std::string& path) override {
-    return ::unlink(rooted(path).c_str()) == 0;
+    std::string buf;
+    return ::unlink(rooted(path, &buf)) == 0;
   }
 
  private:
-  std::string rooted(const std::string& path) const {
-    if (root_.empty() || path.empty() || path[0] != '/') return path;
-    return root_ + path;
+  // The path handed to the system: `path` itself when there is no root,
+  // else the rooted path kept in `*buf`. Not a copy, because a rebuild
+  // makes several calls per recording.
+  const char* rooted(const std::string& path, std::string* buf) const {
+    if (root_.empty() || path.empty() || path[0] != '/') return path.c_str();
+    *buf = root_ + path;
+    return buf->c_str();
   }
 
   std::string root_;

@@ -43,6 +43,23 @@ TEST(FileSystem, ReadsAtMostTheLimit) {
   EXPECT_FALSE(box.fs().canRead("/missing"));
 }
 
+// Reads go through a buffer of their own and stop at the file's end: every
+// way a file can split against that buffer and the limit must come out
+// whole and in order.
+TEST(FileSystem, ReadsFilesWholeUpToTheLimit) {
+  Sandbox box;
+  for (const size_t size : {0, 10, 4095, 4096, 4097, 9000}) {
+    std::string content;
+    for (size_t i = 0; i < size; ++i) content += static_cast<char>('a' + i % 23);
+    box.write("/f", content);
+    for (const size_t max : {4096, 10000}) {
+      std::string data = "stale";
+      ASSERT_TRUE(box.fs().readFile("/f", max, &data)) << size << " " << max;
+      EXPECT_EQ(data, content.substr(0, max)) << size << " " << max;
+    }
+  }
+}
+
 TEST(FileSystem, CloseReportsAFullDisk) {
   auto real = fsys::makeRealFileSystem("");
   auto file = real->openForWrite("/dev/full");

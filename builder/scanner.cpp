@@ -34,6 +34,17 @@ eString baseName(const std::string& name, const char* marker) {
 
 eString fromFileName(eString base) { return base.strReplace("_", " "); }
 
+// dir + "/" + name + suffix, built in one allocation: a rebuild joins paths
+// several times per recording.
+std::string joinPath(const std::string& dir, const std::string& name,
+                     const char* suffix = "") {
+  const size_t suffix_len = std::strlen(suffix);
+  std::string path;
+  path.reserve(dir.size() + 1 + name.size() + suffix_len);
+  path.append(dir).append(1, '/').append(name).append(suffix, suffix_len);
+  return path;
+}
+
 eString converted(const std::string& dvb) {
   return convertDVBUTF8(reinterpret_cast<const unsigned char*>(dvb.data()),
                         static_cast<int>(dvb.size()), 0, 0);
@@ -42,19 +53,32 @@ eString converted(const std::string& dvb) {
 eString describeTransportStream(const eString& dir, const eString& base) {
   if (!eit1flag && !eit2flag) return fromFileName(base);
   ShortEvent ev;
-  if (!readShortEvent(dir + "/" + base + ".eit", &ev)) return fromFileName(base);
+  if (!readShortEvent(joinPath(dir, base, ".eit"), &ev)) return fromFileName(base);
   const eString name = eit1flag && !ev.name.empty() ? converted(ev.name) : "";
   const eString text = eit2flag && !ev.text.empty() ? converted(ev.text) : "";
-  if (!name.empty() && !text.empty()) return name + " - " + text;
+  if (!name.empty() && !text.empty()) {
+    eString both;
+    both.reserve(name.size() + 3 + text.size());
+    both.append(name).append(" - ").append(text);
+    return both;
+  }
   if (!name.empty()) return name;
   if (!text.empty()) return text;
   return fromFileName(base);
 }
 
-void addRecording(const eString& dir, eString description, std::string full,
-                  int64_t mtime) {
-  if (dirflag) description = "[" + getLastDir(dir) + "]" + description;
-  if (!nn.empty()) description = "[" + nn + "]" + description;
+// What goes before every description in `dir`: "[nn]" and then
+// "[directory name]", each when asked for.
+std::string descriptionPrefix(const eString& dir) {
+  std::string prefix;
+  if (!nn.empty()) prefix.append("[").append(nn).append("]");
+  if (dirflag) prefix.append("[").append(getLastDir(dir)).append("]");
+  return prefix;
+}
+
+void addRecording(const std::string& prefix, eString description,
+                  std::string full, int64_t mtime) {
+  if (!prefix.empty()) description.insert(0, prefix);
   // The playlist keeps 32-bit times, as the receiver's time_t is.
   tslist.emplace_back(static_cast<int32_t>(mtime),
                       _tselem{std::move(description), eString(std::move(full))});
@@ -80,10 +104,11 @@ int walk(const eString& path, std::vector<DirId>& ancestors) {
   std::vector<std::string> names;
   if (!fs.listDir(path, &names)) return kScanCannotList;
 
+  const std::string prefix = descriptionPrefix(path);
   std::vector<Subdir> subdirs;
   int recordings = 0;
   for (const std::string& name : names) {
-    std::string full = path + "/" + name;
+    std::string full = joinPath(path, name);
     fsys::FileStatus st;
     // An entry without a status (a broken link) is neither a recording
     // nor a directory.
@@ -99,13 +124,13 @@ int walk(const eString& path, std::vector<DirId>& ancestors) {
     if (endsWith(name, ".ts")) {
       ++tscnt;
       ++recordings;
-      addRecording(path, describeTransportStream(path, baseName(name, ".ts")),
+      addRecording(prefix, describeTransportStream(path, baseName(name, ".ts")),
                    std::move(full), st.mtime);
     } else if (endsWith(name, ".mpg")) {
       ++tscnt;
       ++recordings;
-      addRecording(path, fromFileName(baseName(name, ".mpg")), std::move(full),
-                   st.mtime);
+      addRecording(prefix, fromFileName(baseName(name, ".mpg")),
+                   std::move(full), st.mtime);
     }
   }
   if (recordings > 0) writeDirectory();
@@ -116,7 +141,7 @@ int walk(const eString& path, std::vector<DirId>& ancestors) {
   for (const Subdir& sub : subdirs) {
     if (std::find(ancestors.begin(), ancestors.end(), sub.id) != ancestors.end())
       continue;
-    result = walk(path + "/" + sub.name, ancestors);
+    result = walk(joinPath(path, sub.name), ancestors);
     if (result != kScanOk) break;
   }
   ancestors.pop_back();
