@@ -64,6 +64,20 @@ TEST(EventFile, ParsesTheShortEventDescriptor) {
   }
 }
 
+// The descriptors length is two bytes, high part first, under four flag
+// bits. Read in the machine's byte order or without its high part, it
+// would end the walk before the event or run on past the loop's end.
+TEST(EventFile, TheDescriptorsLengthIsBigEndian) {
+  const std::string filler = descriptor(0x54, std::string(255, 'p'));
+  const std::string event = shortEvent("Name", "Text");
+  ShortEvent ev;
+  // Length 0x110: the filler and the event.
+  EXPECT_TRUE(parseShortEvent(eitWithDescriptors(filler + event), &ev));
+  EXPECT_EQ(ev.name, "Name");
+  // Length 0x101: the filler only; the event lies after the loop.
+  EXPECT_FALSE(parseShortEvent(eitWithDescriptors(filler) + event, &ev));
+}
+
 TEST(EventFile, NeverReadsPastTheData) {
   // Lengths that point past the bytes at hand, at every cut of the data.
   std::string full = eitWithDescriptors(shortEvent("Name", "Text") +

@@ -1,5 +1,9 @@
 #include "builder/fsys.h"
 
+#include <unistd.h>
+
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "tests/support/sandbox.h"
@@ -66,6 +70,25 @@ TEST(FileSystem, CloseReportsAFullDisk) {
   ASSERT_TRUE(file);
   file->append("some text that stays in the buffer until the close\n");
   EXPECT_FALSE(file->close());
+}
+
+// A recording of several GiB, or one dated after January 2038, must not
+// look unreadable on a 32-bit receiver: the scanner would leave it out.
+TEST(FileSystem, ReadsTheStatusOfHugeAndLateFiles) {
+  Sandbox box;
+  const int64_t k2100 = 4102444800;  // 2100-01-01, past any 32-bit time
+  box.write("/d/big.ts", "");
+  ASSERT_EQ(::truncate(box.real("/d/big.ts").c_str(), int64_t{5} << 30), 0);
+  box.write("/d/late.ts", "", k2100);
+
+  fsys::FileStatus st;
+  ASSERT_TRUE(box.fs().status("/d/big.ts", &st));
+  EXPECT_FALSE(st.is_dir);
+  ASSERT_TRUE(box.fs().status("/d/late.ts", &st));
+  EXPECT_EQ(st.mtime, k2100);
+  std::vector<std::string> names;
+  ASSERT_TRUE(box.fs().listDir("/d", &names));
+  EXPECT_EQ(names, (std::vector<std::string>{".", "..", "big.ts", "late.ts"}));
 }
 
 }  // namespace
