@@ -7,6 +7,7 @@
 //   tessaroll_bench once baseline|name|date DIR one run, for peak memory
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -54,8 +55,13 @@ double cpuSeconds() {
          static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
+// The data the previous run wrote is pushed to the disk first, so that no
+// run pays for the one before: the rebuild renames the last playlist over
+// the backup, and the file system flushes a file renamed over another one.
+// On a receiver the previous playlist is long written when a rebuild starts.
 template <typename Work>
 Sample timed(Work work) {
+  ::sync();
   const double cpu0 = cpuSeconds();
   const auto t0 = std::chrono::steady_clock::now();
   work();
