@@ -97,7 +97,7 @@ TEST_F(HostCliTest, BadCommandLineExits2WithUsage) {
       {"--root"},
       {"--plugin", BOXES_PLUGIN, "--keys"},
       {"--keys", ""},
-      {"--plugin", BOXES_PLUGIN},  // no keys: no terminal front end yet
+      {"--plugin", BOXES_PLUGIN},  // no keys, and no terminal to draw on
       {"--keys", "/nonexistent/keys"},
       {"--keys", "-", "--transcript", "/nonexistent/dir/t.json"},
   };
