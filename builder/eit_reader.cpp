@@ -63,7 +63,8 @@ bool parseShortEvent(const std::string& data, ShortEvent* out) {
 }
 
 bool readShortEvent(const std::string& path, ShortEvent* out) {
-  std::string data;
+  // Kept between calls: a rebuild reads one event file per recording.
+  static std::string data;
   if (!fsys::fs().readFile(path, kReadLimit, &data)) return false;
   return parseShortEvent(data, out);
 }

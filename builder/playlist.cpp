@@ -12,8 +12,10 @@ bool writePlaylistRecord(fsys::WritableFile& out, const eString& description,
   // recognised by ".ts" anywhere in the path, which is how the host itself
   // has always told them apart, so "/x/archive.tsv/a.mpg" counts as one.
   const bool transport_stream = path.find(".ts") != std::string::npos;
-  std::string record;
-  record.reserve(96 + description.size() + 2 * path.size());
+  // Kept between calls: a rebuild writes one record per recording, and
+  // the buffer soon fits every record.
+  static std::string record;
+  record.clear();
   record += transport_stream ? "#SERVICE: 1:0:1:0:1:0:0:0:0:0:"
                              : "#SERVICE: 4096:0:1:0:1:0:0:0:0:0:";
   record += path;

@@ -34,26 +34,16 @@ eString baseName(const std::string& name, const char* marker) {
 
 eString fromFileName(eString base) { return base.strReplace("_", " "); }
 
-// dir + "/" + name + suffix, built in one allocation: a rebuild joins paths
-// several times per recording.
-std::string joinPath(const std::string& dir, const std::string& name,
-                     const char* suffix = "") {
-  const size_t suffix_len = std::strlen(suffix);
-  std::string path;
-  path.reserve(dir.size() + 1 + name.size() + suffix_len);
-  path.append(dir).append(1, '/').append(name).append(suffix, suffix_len);
-  return path;
-}
-
 eString converted(const std::string& dvb) {
   return convertDVBUTF8(reinterpret_cast<const unsigned char*>(dvb.data()),
                         static_cast<int>(dvb.size()), 0, 0);
 }
 
-eString describeTransportStream(const eString& dir, const eString& base) {
+eString describeTransportStream(const std::string& event_file,
+                                const eString& base) {
   if (!eit1flag && !eit2flag) return fromFileName(base);
   ShortEvent ev;
-  if (!readShortEvent(joinPath(dir, base, ".eit"), &ev)) return fromFileName(base);
+  if (!readShortEvent(event_file, &ev)) return fromFileName(base);
   const eString name = eit1flag && !ev.name.empty() ? converted(ev.name) : "";
   const eString text = eit2flag && !ev.text.empty() ? converted(ev.text) : "";
   if (!name.empty() && !text.empty()) {
@@ -107,8 +97,15 @@ int walk(const eString& path, std::vector<DirId>& ancestors) {
   const std::string prefix = descriptionPrefix(path);
   std::vector<Subdir> subdirs;
   int recordings = 0;
+  // The paths of all entries and event files are built in these two
+  // buffers, so that a directory of recordings costs few allocations;
+  // recordings keep a copy of theirs.
+  std::string full = path + "/";
+  const size_t dir_len = full.size();
+  std::string event_file;
   for (const std::string& name : names) {
-    std::string full = joinPath(path, name);
+    full.resize(dir_len);
+    full += name;
     fsys::FileStatus st;
     // An entry without a status (a broken link) is neither a recording
     // nor a directory.
@@ -124,13 +121,15 @@ int walk(const eString& path, std::vector<DirId>& ancestors) {
     if (endsWith(name, ".ts")) {
       ++tscnt;
       ++recordings;
-      addRecording(prefix, describeTransportStream(path, baseName(name, ".ts")),
-                   std::move(full), st.mtime);
+      const eString base = baseName(name, ".ts");
+      event_file.assign(full, 0, dir_len).append(base).append(".eit");
+      addRecording(prefix, describeTransportStream(event_file, base), full,
+                   st.mtime);
     } else if (endsWith(name, ".mpg")) {
       ++tscnt;
       ++recordings;
-      addRecording(prefix, fromFileName(baseName(name, ".mpg")),
-                   std::move(full), st.mtime);
+      addRecording(prefix, fromFileName(baseName(name, ".mpg")), full,
+                   st.mtime);
     }
   }
   if (recordings > 0) writeDirectory();
@@ -141,7 +140,7 @@ int walk(const eString& path, std::vector<DirId>& ancestors) {
   for (const Subdir& sub : subdirs) {
     if (std::find(ancestors.begin(), ancestors.end(), sub.id) != ancestors.end())
       continue;
-    result = walk(joinPath(path, sub.name), ancestors);
+    result = walk(path + "/" + sub.name, ancestors);
     if (result != kScanOk) break;
   }
   ancestors.pop_back();
