@@ -3,9 +3,10 @@
 # header-only, and libsigc++'s headers (its generated sigc++config.h
 # included) hold nothing specific to a processor. So a cross build takes the
 # build machine's headers, and can compile but not link what uses
-# libsigc++. The headers are reached through a folder of their own, because
-# putting /usr/include on the cross compiler's path would mix the build
-# machine's C library headers into the target's.
+# libsigc++. libsigc++'s headers have folders of their own; nlohmann/json's
+# are reached through one made here, because putting /usr/include on the
+# cross compiler's path would mix the build machine's C library headers
+# into the target's.
 foreach(_dir /usr/include/sigc++-3.0 /usr/lib/x86_64-linux-gnu/sigc++-3.0/include
              /usr/include/nlohmann)
   if(NOT IS_DIRECTORY ${_dir})
