@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config
   libsigc++-3.0-dev nlohmann-json3-dev libgtest-dev googletest libncurses-dev
-  tmux
+  tmux python3
   g++-powerpc-linux-gnu qemu-user glibc-source gawk bison
   clang libclang-rt-14-dev
 )
