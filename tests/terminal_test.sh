@@ -104,6 +104,33 @@ grep -qx "use.1=0" "$work/root/var/etc/tsr.conf" || fail "row 1 is still in use"
 grep -qx "name.0=/hdd/usb/archiv" "$work/root/var/etc/tsr.conf" ||
   fail "row 0's directory was not typed: $(grep name.0 "$work/root/var/etc/tsr.conf")"
 
+echo "== a directory chosen in the browser shows in the names dialog"
+start
+wait_for "Tessaroll Builder"
+# Row 2's directory field, then the browser from /hdd/movie/filme up to
+# /hdd, where "usb" is the third entry after "..".
+tmx send-keys -t demo Down Down Right Right Enter
+wait_for "/hdd/movie/filme"
+tmx send-keys -t demo Enter
+wait_for "serien"
+tmx send-keys -t demo Enter
+wait_for "usb"
+tmx send-keys -t demo Down Down F2
+wait_for ">/hdd/usb "
+# The dialog covers the main window's rows, so the path is its own label.
+tmx send-keys -t demo F4
+wait_for "Additional Directory Description"
+wait_for "/hdd/usb"
+tmx send-keys -t demo Escape
+wait_for_gone "Additional Directory Description"
+tmx send-keys -t demo F1
+wait_for "(i) About"
+tmx send-keys -t demo Enter
+status=$(wait_for_exit)
+[ "$status" = 0 ] || fail "exit status $status, expected 0: $(cat "$work/stderr")"
+grep -qx "name.2=/hdd/usb" "$work/root/var/etc/tsr.conf" ||
+  fail "row 2's directory: $(grep name.2 "$work/root/var/etc/tsr.conf")"
+
 echo "== the terminal goes away while a window waits"
 start
 wait_for "Tessaroll Builder"
