@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libsigc++-3.0-dev nlohmann-json3-dev libgtest-dev googletest libncurses-dev
   tmux python3
-  g++-powerpc-linux-gnu qemu-user glibc-source gawk bison
+  g++-powerpc-linux-gnu qemu-user glibc-source gawk bison make xz-utils
   clang libclang-rt-14-dev
 )
 missing=()
