@@ -108,7 +108,7 @@ echo "== a directory chosen in the browser shows in the names dialog"
 start
 wait_for "Tessaroll Builder"
 # Row 2's directory field, then the browser from /hdd/movie/filme up to
-# /hdd, where "usb" is the third entry after "..".
+# /hdd, where "usb" comes after ".." and "movie".
 tmx send-keys -t demo Down Down Right Right Enter
 wait_for "/hdd/movie/filme"
 tmx send-keys -t demo Enter
